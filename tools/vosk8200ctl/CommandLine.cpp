@@ -13,7 +13,7 @@ int Fail(const QString& subject, const QString& what, int code) {
 }
 
 std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& arguments,
-                                qsizetype positionals) {
+                                qsizetype fewest, qsizetype most) {
     const QCommandLineOption help({"h", "help"}, "Show this help.");
     parser.addOption(help);
     if (!parser.parse(arguments)) {
@@ -29,11 +29,12 @@ std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& a
     }
     // parse() takes the first argument, the command's name, for the program's.
     const qsizetype given = parser.positionalArguments().size();
-    if (given != positionals) {
-        return Fail(
-            arguments.value(0),
-            QString("takes %1 argument(s), got %2 (see --help)").arg(positionals).arg(given),
-            kExitUsage);
+    if (given < fewest || given > most) {
+        const QString wanted =
+            fewest == most ? QString::number(fewest) : QString("%1 to %2").arg(fewest).arg(most);
+        return Fail(arguments.value(0),
+                    QString("takes %1 argument(s), got %2 (see --help)").arg(wanted).arg(given),
+                    kExitUsage);
     }
     return std::nullopt;
 }

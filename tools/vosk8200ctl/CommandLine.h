@@ -18,12 +18,17 @@ struct Command {
 };
 
 std::span<const Command> ProfileCommands();
+std::span<const Command> DeviceCommands();
 
 // Parses a command's arguments. Returns an exit code when the command is already done: its help
-// was printed (0) or the arguments are wrong (2, with a message). `positionals` is the number of
-// arguments after the command name the command takes.
+// was printed (0) or the arguments are wrong (2, with a message). The command takes from
+// `fewest` to `most` arguments after its name.
 std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& arguments,
-                                qsizetype positionals);
+                                qsizetype fewest, qsizetype most);
+inline std::optional<int> ParseCommand(QCommandLineParser& parser, const QStringList& arguments,
+                                       qsizetype positionals) {
+    return ParseCommand(parser, arguments, positionals, positionals);
+}
 
 void PrintOut(const QString& text);
 // One line on stderr naming what is wrong: "vosk8200ctl: FILE: what".

@@ -9,8 +9,8 @@ namespace {
 
 std::vector<Command> AllCommands() {
     std::vector<Command> all;
-    for (const Command& command : ProfileCommands()) {
-        all.push_back(command);
+    for (auto group : {ProfileCommands(), DeviceCommands()}) {
+        all.insert(all.end(), group.begin(), group.end());
     }
     return all;
 }
@@ -22,7 +22,9 @@ QString Usage(const std::vector<Command>& commands) {
     for (const Command& command : commands) {
         text += QString("  %1 %2\n").arg(command.name, -10).arg(command.summary);
     }
-    text += "\nRun 'vosk8200ctl COMMAND --help' for a command's options.\n";
+    text +=
+        "\nRun 'vosk8200ctl COMMAND --help' for a command's options. The commands that talk to\n"
+        "the mouse take --simulate (the simulated mouse) and --trace (every report and pause).\n";
     return text;
 }
 
@@ -34,6 +36,18 @@ int main(int argc, char** argv) {
     QCoreApplication::setApplicationVersion(VOSK8200_VERSION);
     const std::vector<Command> commands = AllCommands();
     QStringList arguments = QCoreApplication::arguments().mid(1);
+    // "vosk8200ctl --simulate --trace apply …": the mouse options may stand before the command;
+    // the command's own parser takes them.
+    QStringList leading;
+    while (!arguments.isEmpty() &&
+           (arguments.first() == "--simulate" || arguments.first() == "--trace")) {
+        leading << arguments.takeFirst();
+    }
+    if (!arguments.isEmpty()) {
+        for (const QString& option : leading) {
+            arguments.insert(1, option);
+        }
+    }
     if (arguments.isEmpty()) {
         std::fputs(Usage(commands).toUtf8().constData(), stderr);
         return kExitUsage;
