@@ -1,5 +1,7 @@
 #include "profile/ProfileCodec.h"
 
+#include "profile/PathText.h"
+
 #include <array>
 
 namespace {
@@ -136,7 +138,7 @@ std::error_code SaveProfile(const ProfileRecord& record, const std::filesystem::
 }
 
 std::error_code SaveProfileToOwnFile(const ProfileRecord& record, WriteBudget* budget) {
-    return SaveProfile(record, std::filesystem::path(record.filePath), budget);
+    return SaveProfile(record, PathFromUtf16(record.filePath), budget);
 }
 
 ProfileReadStatus LoadProfileFile(const std::filesystem::path& path, ProfileRecord& record) {

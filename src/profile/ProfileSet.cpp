@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "profile/PathText.h"
+
 namespace fs = std::filesystem;
 
 ProfileSet::ProfileSet(std::optional<fs::path> userDataFolder,
@@ -15,8 +17,8 @@ ProfileSet::ProfileSet(std::optional<fs::path> userDataFolder,
         record.slotIndex = static_cast<std::uint8_t>(slot - 1);
         record.name = InitialName(slot);
         if (profileFolder_) {
-            record.filePath = (*profileFolder_ / DefaultFileName(slot)).u16string();
-            LoadInto(slot, record.filePath);
+            record.filePath = Utf16FromPath(*profileFolder_ / DefaultFileName(slot));
+            LoadInto(slot, PathFromUtf16(record.filePath));
         }
     }
 }
@@ -49,7 +51,7 @@ std::vector<ProfileSet::SaveFailure> ProfileSet::SaveAll(WriteBudget* budget) co
     std::vector<SaveFailure> failures;
     for (int slot = 1; slot <= kSlotCount; ++slot) {
         if (std::error_code error = SaveOwnFile(slot, budget)) {
-            failures.push_back({slot, fs::path(Record(slot).filePath), error});
+            failures.push_back({slot, PathFromUtf16(Record(slot).filePath), error});
         }
     }
     return failures;
@@ -89,5 +91,5 @@ std::int32_t ProfileSet::ToggleEnabled(int slot) {
 }
 
 fs::path ExportProposal(const fs::path& exchangeFolder, const ProfileRecord& record) {
-    return exchangeFolder / fs::path(record.name + u".profile");
+    return exchangeFolder / PathFromUtf16(record.name + u".profile");
 }
