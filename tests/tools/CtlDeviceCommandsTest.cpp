@@ -1,8 +1,6 @@
-#include <QProcess>
-#include <QProcessEnvironment>
-
 #include <gtest/gtest.h>
 
+#include "RunTool.h"
 #include "profile/ProfileCodec.h"
 #include "support/TempDir.h"
 
@@ -10,28 +8,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-struct Ran {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
 // Runs the tools against a simulated mouse of its own, without real pauses.
 class SimulatedMouseCli : public ::testing::Test {
   protected:
     Ran Tool(const char* program, const QStringList& arguments) {
-        QProcess process;
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("VOSK8200_SIM_STATE",
-                           QString::fromStdString((dir / "sim.json").string()));
-        environment.insert("VOSK8200_SIM_TIME_SCALE", "0");
-        environment.insert("XDG_CONFIG_HOME", QString::fromStdString((dir / "config").string()));
-        process.setProcessEnvironment(environment);
-        process.start(program, arguments);
-        process.waitForFinished(60000);
-        return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-                process.readAllStandardOutput().toStdString(),
-                process.readAllStandardError().toStdString()};
+        return RunTool(program, arguments,
+                       {{"VOSK8200_SIM_STATE", Q(dir / "sim.json")},
+                        {"VOSK8200_SIM_TIME_SCALE", "0"},
+                        {"XDG_CONFIG_HOME", Q(dir / "config")}});
     }
     Ran Ctl(const QStringList& arguments) { return Tool(VOSK8200CTL_PATH, arguments); }
     Ran Sim(const QStringList& arguments) { return Tool(VOSK8200SIM_PATH, arguments); }

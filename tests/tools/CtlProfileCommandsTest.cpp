@@ -1,30 +1,14 @@
-#include <QProcess>
-
 #include <gtest/gtest.h>
 
+#include "RunTool.h"
 #include "support/TempDir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct CtlRun {
-    int exitCode;
-    std::string out;
-    std::string err;
-};
-
-CtlRun Ctl(const QStringList& arguments) {
-    QProcess process;
-    process.start(VOSK8200CTL_PATH, arguments);
-    process.waitForFinished(30000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            process.readAllStandardOutput().toStdString(),
-            process.readAllStandardError().toStdString()};
-}
-
-QString Q(const fs::path& path) {
-    return QString::fromStdString(path.string());
+Ran Ctl(const QStringList& arguments) {
+    return RunTool(VOSK8200CTL_PATH, arguments);
 }
 
 TEST(CtlProfileCommands, ConvertRoundTripsBothWays) {
@@ -36,7 +20,7 @@ TEST(CtlProfileCommands, ConvertRoundTripsBothWays) {
     ASSERT_EQ(Ctl({"convert", Q(dir / "b.profile"), Q(dir / "c.json")}).exitCode, 0);
     EXPECT_EQ(ReadBytes(dir / "c.json"), ReadBytes(dir / "a.json"));
 
-    const CtlRun shown = Ctl({"show", "--json", Q(edited)});
+    const Ran shown = Ctl({"show", "--json", Q(edited)});
     EXPECT_EQ(shown.exitCode, 0);
     EXPECT_EQ(std::vector<std::uint8_t>(shown.out.begin(), shown.out.end()),
               ReadBytes(dir / "a.json"));
@@ -45,13 +29,13 @@ TEST(CtlProfileCommands, ConvertRoundTripsBothWays) {
 TEST(CtlProfileCommands, ShowPrintsTheRecordReadably) {
     TempDir dir;
     ASSERT_EQ(Ctl({"new", "--slot", "3", Q(dir / "p.profile")}).exitCode, 0);
-    const CtlRun shown = Ctl({"show", Q(dir / "p.profile")});
+    const Ran shown = Ctl({"show", Q(dir / "p.profile")});
     EXPECT_EQ(shown.exitCode, 0);
     for (const char* line : {"Profile \"Profile3\" (slot index 2, enabled)", "every 1 ms (1000 Hz)",
                              "level 3:      6000 x 6000", "wheel #06F206", "  7: Dpi down"}) {
         EXPECT_NE(shown.out.find(line), std::string::npos) << line << "\n" << shown.out;
     }
-    const CtlRun edited = Ctl({"show", Q(TestData("profile/edited.profile"))});
+    const Ran edited = Ctl({"show", Q(TestData("profile/edited.profile"))});
     EXPECT_NE(edited.out.find("3: Assign record macro (macro 16 \"Run\")"), std::string::npos)
         << edited.out;
 }
@@ -74,7 +58,7 @@ TEST(CtlProfileCommands, BadInputExitsOneAndWritesNothing) {
         {{"show", Q(dir / "bad.json")}, "not a profile file"},
     };
     for (const Case& c : cases) {
-        const CtlRun run = Ctl(c.arguments);
+        const Ran run = Ctl(c.arguments);
         EXPECT_EQ(run.exitCode, 1) << c.arguments.join(' ').toStdString();
         EXPECT_NE(run.err.find(c.stderrPart), std::string::npos) << run.err;
         EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
@@ -98,7 +82,7 @@ TEST(CtlProfileCommands, UsageErrorsExitTwoAndHelpExitsZero) {
     }
     for (const QStringList& arguments :
          {QStringList{"--help"}, QStringList{"show", "--help"}, QStringList{"convert", "-h"}}) {
-        const CtlRun run = Ctl(arguments);
+        const Ran run = Ctl(arguments);
         EXPECT_EQ(run.exitCode, 0);
         EXPECT_NE(run.out.find("Usage:"), std::string::npos) << run.out;
     }

@@ -19,6 +19,7 @@ struct Command {
 
 std::span<const Command> ProfileCommands();
 std::span<const Command> DeviceCommands();
+std::span<const Command> MacroCommands();
 
 // Parses a command's arguments. Returns an exit code when the command is already done: its help
 // was printed (0) or the arguments are wrong (2, with a message). The command takes from

@@ -9,7 +9,7 @@ namespace {
 
 std::vector<Command> AllCommands() {
     std::vector<Command> all;
-    for (auto group : {ProfileCommands(), DeviceCommands()}) {
+    for (auto group : {ProfileCommands(), MacroCommands(), DeviceCommands()}) {
         all.insert(all.end(), group.begin(), group.end());
     }
     return all;
