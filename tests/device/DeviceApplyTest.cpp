@@ -7,14 +7,9 @@
 #include "platform/Trace.h"
 #include "sim/SimulatedHidBackend.h"
 #include "support/FakeDevices.h"
+#include "support/RecordedMessages.h"
 
 namespace {
-
-class RecordedMessages : public Messages {
-  public:
-    void Show(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
-};
 
 // Five distinct records, one with a macro, as the profile set would hold them.
 std::array<ProfileRecord, 5> FiveRecords() {

@@ -3,14 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "support/FakeDevices.h"
+#include "support/RecordedMessages.h"
 
 namespace {
-
-class RecordedMessages : public Messages {
-  public:
-    void Show(const std::string& text) override { shown.push_back(text); }
-    std::vector<std::string> shown;
-};
 
 struct Rig {
     Rig() {
