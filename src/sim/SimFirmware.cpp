@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "sim/SimBootloader.h"
+
 namespace {
 
 constexpr std::uint8_t kStatusDone = 1;
@@ -129,8 +131,14 @@ void AnswerStatus(SimState& s, std::span<std::uint8_t> r) {
 }  // namespace
 
 bool SimSetFeature(SimState& s, std::span<const std::uint8_t> report) {
-    if (!TransferAllowed(s) || s.bootloader || report.empty()) {
+    if (!TransferAllowed(s) || report.empty()) {
         return false;
+    }
+    if (s.bootloader) {
+        return SimBootSetFeature(s, report);
+    }
+    if (report[0] == 0x20 || report[0] == 0x21) {
+        return SimRestartSetFeature(s, report);
     }
     if (report[0] == 3 && report.size() == 8) {
         TakeRequest(s, report);
@@ -144,8 +152,14 @@ bool SimSetFeature(SimState& s, std::span<const std::uint8_t> report) {
 }
 
 bool SimGetFeature(SimState& s, std::span<std::uint8_t> report) {
-    if (!TransferAllowed(s) || s.bootloader || report.empty()) {
+    if (!TransferAllowed(s) || report.empty()) {
         return false;
+    }
+    if (s.bootloader) {
+        return SimBootGetFeature(s, report);
+    }
+    if (report[0] == 0x20) {
+        return SimRestartGetFeature(s, report);
     }
     if (report[0] == 3 && report.size() == 8) {
         AnswerStatus(s, report);
@@ -174,5 +188,9 @@ void SimSetPlugged(SimState& s, bool plugged) {
         s.awaitingSlot = s.replyPending = s.slotReady = s.surfaceReply = false;
         s.headerHalf = s.headerSlot = -1;
         s.status = 1;
+        // The bootloader too: an image half received is gone, the mode stays.
+        std::vector<std::uint8_t> firmware = std::move(s.boot.firmware);
+        s.boot = SimBoot{};
+        s.boot.firmware = std::move(firmware);
     }
 }

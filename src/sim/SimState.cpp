@@ -75,11 +75,25 @@ std::string SimStateToJson(const SimState& s) {
         {"headerHalf", s.headerHalf},
         {"headerSlot", s.headerSlot},
         {"transfers", s.transfers},
+        {"boot",
+         {{"pendingCommand", s.boot.pendingCommand},
+          {"status", s.boot.status},
+          {"leaving", s.boot.leaving},
+          {"searchesUntilBack", s.boot.searchesUntilBack},
+          {"imageSize", s.boot.imageSize},
+          {"prepared", s.boot.prepared},
+          {"headerBlock", s.boot.headerBlock},
+          {"headerChecksum", s.boot.headerChecksum},
+          {"blocksReceived", s.boot.blocksReceived}}},
         {"faults",
          {{"busyPolls", s.faults.busyPolls},
           {"failCommand", s.faults.failCommand},
           {"failTransferIn", s.faults.failTransferIn},
-          {"unplugAfter", s.faults.unplugAfter}}},
+          {"unplugAfter", s.faults.unplugAfter},
+          {"restartSearches", s.faults.restartSearches},
+          {"resendReports", s.faults.resendReports},
+          {"unplugAtBlock", s.faults.unplugAtBlock},
+          {"badChecksumAtBlock", s.faults.badChecksumAtBlock}}},
     };
     return j.dump(1) + "\n";
 }
@@ -119,6 +133,20 @@ bool SimStateFromJson(const std::string& text, SimState& state) {
         f.at("failCommand").get_to(s.faults.failCommand);
         f.at("failTransferIn").get_to(s.faults.failTransferIn);
         f.at("unplugAfter").get_to(s.faults.unplugAfter);
+        f.at("restartSearches").get_to(s.faults.restartSearches);
+        f.at("resendReports").get_to(s.faults.resendReports);
+        f.at("unplugAtBlock").get_to(s.faults.unplugAtBlock);
+        f.at("badChecksumAtBlock").get_to(s.faults.badChecksumAtBlock);
+        const json& b = j.at("boot");
+        b.at("pendingCommand").get_to(s.boot.pendingCommand);
+        b.at("status").get_to(s.boot.status);
+        b.at("leaving").get_to(s.boot.leaving);
+        b.at("searchesUntilBack").get_to(s.boot.searchesUntilBack);
+        b.at("imageSize").get_to(s.boot.imageSize);
+        b.at("prepared").get_to(s.boot.prepared);
+        b.at("headerBlock").get_to(s.boot.headerBlock);
+        b.at("headerChecksum").get_to(s.boot.headerChecksum);
+        b.at("blocksReceived").get_to(s.boot.blocksReceived);
         state = s;
         return true;
     } catch (const json::exception&) {

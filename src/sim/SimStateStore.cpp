@@ -6,6 +6,8 @@
 
 #include <cerrno>
 #include <cstdlib>
+#include <fstream>
+#include <iterator>
 #include <stdexcept>
 #include <string>
 #include <system_error>
@@ -70,6 +72,19 @@ class LockedFile {
     int fd_;
 };
 
+std::vector<std::uint8_t> ReadSideFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+void WriteSideFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
+    if (!out) {
+        throw std::runtime_error("simulated mouse state " + path.string() + ": cannot write");
+    }
+}
+
 }  // namespace
 
 void FileSimStateStore::Transact(const std::function<void(SimState&)>& change) {
@@ -78,7 +93,21 @@ void FileSimStateStore::Transact(const std::function<void(SimState&)>& change) {
     if (!SimStateFromJson(file.ReadAll(), state)) {
         state = SimState::Factory();
     }
+    // The bootloader's images live beside the state, written only when they change: a firmware
+    // transfer is hundreds of transactions.
+    const std::filesystem::path flashPath = path_.string() + ".flash";
+    const std::filesystem::path firmwarePath = path_.string() + ".firmware";
+    state.boot.flash = ReadSideFile(flashPath);
+    state.boot.firmware = ReadSideFile(firmwarePath);
+    const std::vector<std::uint8_t> flash = state.boot.flash;
+    const std::vector<std::uint8_t> firmware = state.boot.firmware;
     change(state);
+    if (state.boot.flash != flash) {
+        WriteSideFile(flashPath, state.boot.flash);
+    }
+    if (state.boot.firmware != firmware) {
+        WriteSideFile(firmwarePath, state.boot.firmware);
+    }
     file.WriteAll(SimStateToJson(state));
 }
 

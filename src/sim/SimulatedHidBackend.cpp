@@ -1,5 +1,6 @@
 #include "sim/SimulatedHidBackend.h"
 
+#include "sim/SimBootloader.h"
 #include "sim/SimFirmware.h"
 
 namespace {
@@ -9,7 +10,7 @@ constexpr std::uint16_t kNormalProduct = 0x1301;
 constexpr std::uint16_t kBootloaderProduct = 0x1303;
 
 std::vector<HidDeviceInfo> Interfaces(const SimState& state) {
-    if (!state.plugged) {
+    if (!SimVisible(state)) {
         return {};
     }
     const HidCollection vendor{0xFF01, 2};
@@ -26,7 +27,12 @@ std::vector<HidDeviceInfo> Interfaces(const SimState& state) {
 }  // namespace
 
 std::vector<HidDeviceInfo> SimulatedHidBackend::Enumerate() {
-    return Interfaces(store_.Read());
+    std::vector<HidDeviceInfo> found;
+    store_.Transact([&](SimState& state) {
+        found = Interfaces(state);
+        SimCountSearch(state);
+    });
+    return found;
 }
 
 HidBackend::Handle SimulatedHidBackend::Open(const std::string& path, std::error_code& error) {
