@@ -11,7 +11,7 @@
 
 // Runs one of the suite's programs and collects what it did.
 struct Ran {
-    int exitCode;  // -1 when it crashed or hung
+    int exitCode;  // -1 when it crashed or hung for a minute
     std::string out;
     std::string err;
 };
@@ -25,7 +25,13 @@ inline Ran RunTool(const char* program, const QStringList& arguments,
     }
     process.setProcessEnvironment(variables);
     process.start(program, arguments);
-    process.waitForFinished(60000);
+    process.closeWriteChannel();  // nobody types: a question gets end of input
+    if (!process.waitForFinished(60000)) {
+        process.kill();
+        process.waitForFinished();
+        return {-1, process.readAllStandardOutput().toStdString(),
+                process.readAllStandardError().toStdString()};
+    }
     return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
             process.readAllStandardOutput().toStdString(),
             process.readAllStandardError().toStdString()};

@@ -1,6 +1,8 @@
 // vosk8200-sim: looks into and steers the simulated mouse that --simulate talks to.
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QCryptographicHash>
+#include <QFile>
 #include <QStringList>
 
 #include <cstdio>
@@ -95,6 +97,27 @@ int Show(FileSimStateStore& store) {
             .arg(s.faults.failCommand)
             .arg(s.faults.failTransferIn)
             .arg(s.faults.unplugAfter));
+    Out(QString("bootloader faults: restart takes %1 searches, send again %2, unplug at block %3, "
+                "damaged block %4\n")
+            .arg(s.faults.restartSearches)
+            .arg(s.faults.resendReports)
+            .arg(s.faults.unplugAtBlock)
+            .arg(s.faults.badChecksumAtBlock));
+    if (s.boot.firmware.empty()) {
+        Out("flashed firmware: none\n");
+    } else {
+        const QByteArray bytes(reinterpret_cast<const char*>(s.boot.firmware.data()),
+                               qsizetype(s.boot.firmware.size()));
+        Out(QString("flashed firmware: %1 bytes, SHA-256 %2\n")
+                .arg(bytes.size())
+                .arg(QString::fromLatin1(
+                    QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex())));
+    }
+    if (s.boot.imageSize > 0) {
+        Out(QString("receiving: %1 bytes announced, %2 blocks so far\n")
+                .arg(s.boot.imageSize)
+                .arg(s.boot.blocksReceived));
+    }
     Out(QString("transfers so far: %1\n").arg(s.transfers));
     for (int slot = 0; slot < SimState::kSlots; ++slot) {
         Out(DescribeImage(slot, s.images[std::size_t(slot)]));
@@ -158,6 +181,22 @@ bool ApplySetting(SimState& s, const QString& setting, QString& error) {
         if (!need(*value >= 0, "0 or more"))
             return false;
         s.faults.failTransferIn = *value;
+    } else if (key == "restartsearches") {
+        if (!need(*value >= 0, "0 or more"))
+            return false;
+        s.faults.restartSearches = *value;
+    } else if (key == "resend") {
+        if (!need(*value >= 0, "0 or more"))
+            return false;
+        s.faults.resendReports = *value;
+    } else if (key == "unplugblock") {
+        if (!need(*value >= -1, "-1 or more"))
+            return false;
+        s.faults.unplugAtBlock = *value;
+    } else if (key == "badblock") {
+        if (!need(*value >= -1, "-1 or more"))
+            return false;
+        s.faults.badChecksumAtBlock = *value;
     } else if (key == "unplugafter") {
         if (!need(*value >= -1, "-1 or more"))
             return false;
@@ -202,6 +241,19 @@ int Run(const QStringList& args, FileSimStateStore& store) {
         });
         return ok ? kOk : Fail(error, kUsage);
     }
+    if (command == "firmware" && rest.size() == 2 && rest[0] == "-o") {
+        const std::vector<std::uint8_t> firmware = store.Read().boot.firmware;
+        if (firmware.empty()) {
+            return Fail("no firmware has been flashed");
+        }
+        QFile out(rest[1]);
+        if (!out.open(QIODevice::WriteOnly) ||
+            out.write(reinterpret_cast<const char*>(firmware.data()), qint64(firmware.size())) !=
+                qint64(firmware.size())) {
+            return Fail(QString("%1: cannot be written").arg(rest[1]));
+        }
+        return kOk;
+    }
     if (command == "press" && rest.size() == 1 &&
         (rest[0] == "profile-up" || rest[0] == "profile-down")) {
         store.Transact([&](SimState& s) { SimPressProfileButton(s, rest[0] == "profile-up"); });
@@ -229,6 +281,10 @@ const char* const kHelp =
     "                             faults: busy=K (next K polls busy), fail=CODE|block|none,\n"
     "                             failtransfer=N (the N-th transfer from now fails),\n"
     "                             unplugafter=N (unplug after N more transfers, -1 never)\n"
+    "                             bootloader: restartsearches=N (searches it stays away),\n"
+    "                             resend=K (next K reports get 'send again'),\n"
+    "                             unplugblock=N, badblock=N (-1 none)\n"
+    "  firmware -o FILE           write out the firmware flashed last\n"
     "  press profile-up|profile-down   the mouse's own profile button\n"
     "  unplug, plug               pull the mouse out, put it back\n"
     "  reset                      a mouse fresh from the factory\n";
