@@ -54,7 +54,10 @@ int main(int argc, char** argv) {
 
     SingleInstance instance("VOSK 8200 firmware update");
     if (!instance.Acquire()) {
-        return 1;  // another copy runs
+        if (headless) {
+            std::fputs("Reflasher: another copy is running\n", stderr);
+        }
+        return 1;  // the window-less way the first copy keeps the mouse to itself
     }
     DeviceEnvironmentOptions deviceOptions;
     deviceOptions.simulate = parser.isSet(simulate);

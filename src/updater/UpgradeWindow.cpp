@@ -63,7 +63,7 @@ UpgradeWindow::UpgradeWindow(UpgradeServices services, QWidget* parent)
             },
             Qt::QueuedConnection);
         while (read.wait_for(std::chrono::milliseconds(100)) != std::future_status::ready &&
-               !worker_->stopFlag()) {
+               !closing_) {
         }
     };
     worker_ = std::make_unique<UpgradeWorker>(
@@ -75,6 +75,7 @@ UpgradeWindow::UpgradeWindow(UpgradeServices services, QWidget* parent)
 }
 
 UpgradeWindow::~UpgradeWindow() {
+    closing_ = true;  // a message the worker waits for will not be shown now
     worker_.reset();  // stops the worker before the window it reports to goes
 }
 

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 
+#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -67,5 +68,6 @@ class UpgradeWindow : public SkinnedWindow {
     FirmwareImage image_;
     bool messageShown_ = false;
     bool succeeded_ = false;
+    std::atomic<bool> closing_{false};
     std::unique_ptr<UpgradeWorker> worker_;
 };

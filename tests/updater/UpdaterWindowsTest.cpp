@@ -1,5 +1,6 @@
 #include <QElapsedTimer>
 #include <QTest>
+#include <QThread>
 
 #include <gtest/gtest.h>
 
@@ -103,9 +104,9 @@ struct UpgradeRig {
     TempDir dir;
     int failures = 0;
     UpgradeRig() { store.state().faults.restartSearches = 0; }
-    UpgradeServices Services(std::filesystem::path firmware) {
+    UpgradeServices Services(std::filesystem::path firmware, Sleeper* pauses = nullptr) {
         UpgradeServices services{sim,
-                                 sleeper,
+                                 pauses ? *pauses : sleeper,
                                  messages,
                                  std::move(firmware),
                                  [] { return false; },
@@ -179,16 +180,43 @@ TEST(UpgradeWindow, ABrokenTransferEndsWithTheFailureWindowAndAMissingMouseWithI
     }
 }
 
+// Pauses counted across threads; each one really takes a moment.
+class CountingSleeper : public Sleeper {
+  public:
+    void SleepMs(int) override {
+        ++pauses;
+        QThread::usleep(100);
+    }
+    std::atomic<int> pauses{0};
+};
+
 TEST(UpgradeWindow, ClosingItMidwayStopsTheWorker) {
     UpgradeRig rig;
+    CountingSleeper sleeper;
     rig.store.state().plugged = false;  // it would search 180 times
-    auto window = std::make_unique<UpgradeWindow>(rig.Services(rig.Firmware(100)));
+    auto window = std::make_unique<UpgradeWindow>(rig.Services(rig.Firmware(100), &sleeper));
     window->show();
-    ASSERT_TRUE(WaitFor([&] { return rig.sleeper.pauses.size() > 20; }));
+    ASSERT_TRUE(WaitFor([&] { return sleeper.pauses > 20; }));
     QTest::mouseClick(window->Button("BUTTON_EXIT"), Qt::LeftButton);
     EXPECT_EQ(window->result(), QDialog::Rejected);
     window.reset();  // joins the worker: the stop flag ends its waits
-    EXPECT_LT(rig.sleeper.pauses.size(), 180u * 10);
+    EXPECT_LT(sleeper.pauses, 1000);
+}
+
+TEST(UpgradeWindow, ClosingItWhileAMessageWaitsDoesNotHang) {
+    UpgradeRig rig;
+    CountingSleeper sleeper;
+    rig.store.state().plugged = false;
+    auto window = std::make_unique<UpgradeWindow>(rig.Services(rig.Firmware(100), &sleeper));
+    window->show();
+    ASSERT_TRUE(WaitFor([&] { return sleeper.pauses > 0; }));
+    // No events from here on: the message the worker asks for cannot be shown.
+    while (sleeper.pauses < 1795) {
+        QThread::msleep(5);
+    }
+    QThread::msleep(50);
+    window.reset();
+    EXPECT_TRUE(rig.messages.shown.empty());
 }
 
 TEST(UpdaterFlow, CancelOnTheWarningEndsWithoutTouchingTheMouse) {
