@@ -1,4 +1,4 @@
-// Window tests run offscreen: they need a GUI application, not a screen.
+// Tests of windows and pictures run offscreen: they need a GUI application, not a screen.
 #include <QApplication>
 
 #include <gtest/gtest.h>
