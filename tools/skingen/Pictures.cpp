@@ -129,13 +129,16 @@ QImage MousePicture() {
 }
 
 QImage ScrollPicture(int look) {
+    // The bar cuts its resting parts from "Scroll_Down" and its pressed parts from
+    // "Scroll_Over"; "Scroll_Normal" is only its background.
     QImage image = Blank(kScrollWidth, kScrollHeight, kInset);
     QPainter p(&image);
     Smooth(p);
-    const QColor active = look == 0 ? kTextDim : kAccent;
+    const bool pressedLook = look == 1;
+    const QColor active = pressedLook ? kAccent : kTextDim;
     auto button = [&](const SkinRect& r, bool up) {
-        p.setPen(QPen(kControlEdge, 1));
-        p.setBrush(look == 2 ? kAccentDeep : kControl);
+        p.setPen(QPen(pressedLook ? kAccent : kControlEdge, 1));
+        p.setBrush(pressedLook ? kAccentDeep : kControl);
         p.drawRoundedRect(QRectF(r.x + 1.5, r.y + 0.5, r.width - 3, r.height - 1), 2, 2);
         const qreal cx = r.x + r.width / 2.0;
         const qreal cy = r.y + r.height / 2.0;
@@ -151,11 +154,14 @@ QImage ScrollPicture(int look) {
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(0x10, 0x12, 0x14));
     p.drawRoundedRect(QRectF(8, 18, 7, kScrollHeight - 36), 3, 3);
+    if (look == 0) {
+        return image;  // the track alone
+    }
     button(kScrollStart, true);
     button(kScrollEnd, false);
     const SkinRect& t = kScrollThumb;
-    p.setPen(QPen(look == 0 ? kControlEdge : kAccent, 1));
-    p.setBrush(look == 2 ? kAccent : kControl.lighter(120));
+    p.setPen(QPen(pressedLook ? kAccent : kControlEdge.lighter(130), 1));
+    p.setBrush(pressedLook ? kAccent : kControl.lighter(140));
     p.drawRoundedRect(QRectF(t.x + 5.5, t.y + 1.5, t.width - 11, t.height - 3), 4, 4);
     return image;
 }
