@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QStringList>
 
+#include <climits>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -131,6 +132,43 @@ std::optional<int> Number(const QString& text) {
     return ok ? std::optional(value) : std::nullopt;
 }
 
+// The numeric settings of the set command: their range, and where each goes.
+struct NumberSetting {
+    const char* key;
+    int min;
+    int max;
+    const char* range;
+    void (*set)(SimState& s, int value);
+};
+
+constexpr NumberSetting kNumberSettings[] = {
+    {"firmware", 0, 0xFFFF, "0 to 65535", [](SimState& s, int v) { s.firmwareVersion = v; }},
+    {"active", 1, 5, "1 to 5",
+     [](SimState& s, int v) { s.activeSlot = static_cast<std::uint8_t>(v - 1); }},
+    {"surface", 0, 255, "0 to 255", [](SimState& s, int v) { s.surfaceRaw = v; }},
+    {"busy", 0, INT_MAX, "0 or more", [](SimState& s, int v) { s.faults.busyPolls = v; }},
+    {"failtransfer", 0, INT_MAX, "0 or more",
+     [](SimState& s, int v) { s.faults.failTransferIn = v; }},
+    {"unplugafter", -1, INT_MAX, "-1 or more",
+     [](SimState& s, int v) { s.faults.unplugAfter = v; }},
+    {"restartsearches", 0, INT_MAX, "0 or more",
+     [](SimState& s, int v) { s.faults.restartSearches = v; }},
+    {"resend", 0, INT_MAX, "0 or more", [](SimState& s, int v) { s.faults.resendReports = v; }},
+    {"unplugblock", -1, INT_MAX, "-1 or more",
+     [](SimState& s, int v) { s.faults.unplugAtBlock = v; }},
+    {"badblock", -1, INT_MAX, "-1 or more",
+     [](SimState& s, int v) { s.faults.badChecksumAtBlock = v; }},
+};
+
+const NumberSetting* FindNumberSetting(const QString& key) {
+    for (const NumberSetting& setting : kNumberSettings) {
+        if (key == setting.key) {
+            return &setting;
+        }
+    }
+    return nullptr;
+}
+
 // One "key=value" of the set command applied to the state; false with a reason otherwise.
 bool ApplySetting(SimState& s, const QString& setting, QString& error) {
     const qsizetype eq = setting.indexOf('=');
@@ -161,46 +199,11 @@ bool ApplySetting(SimState& s, const QString& setting, QString& error) {
         }
     } else if (!need(value.has_value(), "not a number")) {
         return false;
-    } else if (key == "firmware") {
-        if (!need(*value >= 0 && *value <= 0xFFFF, "0 to 65535"))
+    } else if (const NumberSetting* number = FindNumberSetting(key)) {
+        if (!need(*value >= number->min && *value <= number->max, number->range)) {
             return false;
-        s.firmwareVersion = *value;
-    } else if (key == "active") {
-        if (!need(*value >= 1 && *value <= 5, "1 to 5"))
-            return false;
-        s.activeSlot = static_cast<std::uint8_t>(*value - 1);
-    } else if (key == "surface") {
-        if (!need(*value >= 0 && *value <= 255, "0 to 255"))
-            return false;
-        s.surfaceRaw = *value;
-    } else if (key == "busy") {
-        if (!need(*value >= 0, "0 or more"))
-            return false;
-        s.faults.busyPolls = *value;
-    } else if (key == "failtransfer") {
-        if (!need(*value >= 0, "0 or more"))
-            return false;
-        s.faults.failTransferIn = *value;
-    } else if (key == "restartsearches") {
-        if (!need(*value >= 0, "0 or more"))
-            return false;
-        s.faults.restartSearches = *value;
-    } else if (key == "resend") {
-        if (!need(*value >= 0, "0 or more"))
-            return false;
-        s.faults.resendReports = *value;
-    } else if (key == "unplugblock") {
-        if (!need(*value >= -1, "-1 or more"))
-            return false;
-        s.faults.unplugAtBlock = *value;
-    } else if (key == "badblock") {
-        if (!need(*value >= -1, "-1 or more"))
-            return false;
-        s.faults.badChecksumAtBlock = *value;
-    } else if (key == "unplugafter") {
-        if (!need(*value >= -1, "-1 or more"))
-            return false;
-        s.faults.unplugAfter = *value;
+        }
+        number->set(s, *value);
     } else {
         return need(false, "unknown key");
     }
