@@ -248,9 +248,9 @@ std::span<const ScreenSpec> Screens() {
 }
 
 const ScreenSpec& ScreenOf(Screen screen) {
-    for (const ScreenSpec& spec : kScreens) {
-        if (spec.screen == screen) {
-            return spec;
+    for (const ScreenSpec& entry : kScreens) {
+        if (entry.screen == screen) {
+            return entry;
         }
     }
     throw std::out_of_range("unknown screen");
