@@ -211,9 +211,13 @@ TEST(UpgradeWindow, ClosingItWhileAMessageWaitsDoesNotHang) {
     window->show();
     ASSERT_TRUE(WaitFor([&] { return sleeper.pauses > 0; }));
     // No events from here on: the message the worker asks for cannot be shown.
-    while (sleeper.pauses < 1795) {
+    // 500 ms, then 179 searches of 1000 ms: 1795 slices before the message.
+    QElapsedTimer clock;
+    clock.start();
+    while (sleeper.pauses < 1795 && clock.elapsed() < 20000) {
         QThread::msleep(5);
     }
+    ASSERT_EQ(sleeper.pauses, 1795);
     QThread::msleep(50);
     window.reset();
     EXPECT_TRUE(rig.messages.shown.empty());
