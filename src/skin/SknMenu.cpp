@@ -36,7 +36,9 @@ class MenuFilter : public QObject {
     static void Remove() {
         if (Current()) {
             qApp->removeEventFilter(Current());
-            delete Current();
+            Current()->target_ = nullptr;
+            // Later: the filter may be the caller, closing the tree from inside eventFilter.
+            Current()->deleteLater();
             Current() = nullptr;
         }
     }
