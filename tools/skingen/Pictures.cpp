@@ -95,8 +95,8 @@ QImage MousePicture() {
     p.translate(95, 103);
     p.rotate(-36);
     QPainterPath body;
-    body.addRoundedRect(QRectF(-80, -112, 160, 224), 72, 84);
-    QLinearGradient shell(-80, 0, 80, 0);
+    body.addEllipse(QRectF(-84, -109, 168, 218));
+    QLinearGradient shell(-84, 0, 84, 0);
     shell.setColorAt(0, QColor(0x2A, 0x2E, 0x33));
     shell.setColorAt(0.5, QColor(0x1A, 0x1D, 0x21));
     shell.setColorAt(1, QColor(0x0F, 0x11, 0x13));
@@ -105,7 +105,7 @@ QImage MousePicture() {
     p.drawPath(body);
     p.setPen(QPen(QColor(0x3A, 0x40, 0x47), 1.2));
     p.drawLine(QPointF(0, -110), QPointF(0, -20));
-    p.drawArc(QRectF(-78, -50, 156, 60), 200 * 16, 140 * 16);
+    p.drawArc(QRectF(-82, -50, 164, 60), 200 * 16, 140 * 16);
     p.resetTransform();
     // A thumb wing on the left carries the DPI buttons.
     p.setPen(QPen(QColor(0x4A, 0x50, 0x57), 1.2));
