@@ -8,7 +8,6 @@
 #include <future>
 
 #include "platform/Messages.h"
-#include "updater/SkinnedButton.h"
 #include "updater/UpgradeWorker.h"
 #include "updater/WindowSkin.h"
 

@@ -13,6 +13,17 @@
 
 namespace {
 
+// The active profile as users count it, 1 … 5; nothing (said on stderr) when the mouse does not
+// tell.
+std::optional<int> ActiveSlot(MouseSession& session) {
+    std::uint8_t slot = 0xFF;
+    if (ReadActiveProfile(session.link(), slot) != kResultDone || slot > 4) {
+        Fail("", "the mouse did not say which profile is active");
+        return std::nullopt;
+    }
+    return slot + 1;
+}
+
 std::filesystem::path PathOf(const QString& argument) {
     return std::filesystem::path(argument.toStdU16String());
 }
@@ -92,11 +103,11 @@ int RunInfo(const QStringList& arguments) {
         return Fail("", "the mouse did not answer the firmware request");
     }
     PrintOut(QString("firmware: %1\n").arg(FormatFirmwareVersion(version).c_str()));
-    std::uint8_t slot = 0xFF;
-    if (ReadActiveProfile(session.link(), slot) != kResultDone || slot > 4) {
-        return Fail("", "the mouse did not say which profile is active");
+    const std::optional<int> slot = ActiveSlot(session);
+    if (!slot) {
+        return kExitFailure;
     }
-    PrintOut(QString("active profile: %1\n").arg(slot + 1));
+    PrintOut(QString("active profile: %1\n").arg(*slot));
     return kExitOk;
 }
 
@@ -125,11 +136,11 @@ int RunActive(const QStringList& arguments) {
         }
         return kExitOk;
     }
-    std::uint8_t active = 0xFF;
-    if (ReadActiveProfile(session.link(), active) != kResultDone || active > 4) {
-        return Fail("", "the mouse did not say which profile is active");
+    const std::optional<int> active = ActiveSlot(session);
+    if (!active) {
+        return kExitFailure;
     }
-    PrintOut(QString("%1\n").arg(active + 1));
+    PrintOut(QString("%1\n").arg(*active));
     return kExitOk;
 }
 
